@@ -1,0 +1,63 @@
+# Runs sort10 once and checks its exact standard output, its exit status and
+# its diagnostics. Called as cmake -D... -P run.cmake with:
+#   PROG      the command that runs sort10 (a list: an emulator may come first)
+#   INPUT     what is typed, with printf's backslash escapes (\n \t \v \f \0NNN)
+#   FEED      instead of INPUT, a shell command whose output is typed
+#   REDIRECT  shell redirections for sort10's own streams, such as >/dev/full
+#   OUTPUT    the values expected after the prompt, or "nothing" for no output
+#   STATUS    the expected exit status
+#   STDERR    text the one diagnostic line must contain, or empty for silence
+#   CRLF      set where the text streams end lines with CR LF
+
+if(DEFINED FEED)
+  set(feed sh -c "${FEED}")
+else()
+  set(feed printf "%b" "${INPUT}")
+endif()
+if(DEFINED REDIRECT)
+  set(PROG sh -c "exec \"$@\" ${REDIRECT}" sort10 ${PROG})
+endif()
+
+execute_process(COMMAND ${feed} COMMAND ${PROG}
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULTS_VARIABLE results)
+list(GET results -1 status)
+if(CRLF)
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REPLACE "\r\n" "\n" err "${err}")
+endif()
+
+set(want "")
+if(NOT OUTPUT STREQUAL "nothing")
+  set(want "please enter an array of 10 integers:\n")
+  separate_arguments(values UNIX_COMMAND "${OUTPUT}")
+  foreach(v IN LISTS values)
+    string(APPEND want "${v}\t")
+  endforeach()
+endif()
+
+function(show var text)
+  string(REPLACE "\t" "\\t" text "${text}")
+  string(REPLACE "\n" "\\n" text "${text}")
+  set(${var} "${text}" PARENT_SCOPE)
+endfunction()
+
+set(faults "")
+if(NOT out STREQUAL want)
+  show(o "${out}")
+  show(w "${want}")
+  string(APPEND faults "stdout: got '${o}'\n        want '${w}'\n")
+endif()
+if(NOT status STREQUAL STATUS)
+  string(APPEND faults "exit status: got ${status}, want ${STATUS}\n")
+endif()
+if(STDERR STREQUAL "" AND NOT err STREQUAL "")
+  string(APPEND faults "stderr: got '${err}', want nothing\n")
+elseif(NOT STDERR STREQUAL "")
+  string(FIND "${err}" "${STDERR}" at)
+  if(at EQUAL -1 OR NOT err MATCHES "^sort10: [^\n]*\n$")
+    string(APPEND faults "stderr: got '${err}'\n        want one line 'sort10: ...${STDERR}...'\n")
+  endif()
+endif()
+if(NOT faults STREQUAL "")
+  message(FATAL_ERROR "\n${faults}")
+endif()
