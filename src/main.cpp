@@ -100,7 +100,9 @@ got readint(int *v, char *note)
 			cut = true;
 	}
 	std::ungetc(c, stdin);
-	std::snprintf(note + n, sizeof "...", "%s", cut ? "..." : "");
+	note[n] = '\0';
+	if (cut)
+		std::memcpy(note + n, "...", sizeof "...");
 
 	if (m > limit) {
 		*v = sign == '-' ? INT_MIN : INT_MAX;
