@@ -8,11 +8,17 @@
 #   STATUS    the expected exit status
 #   STDERR    text the one diagnostic line must contain, or empty for silence
 #   CRLF      set where the text streams end lines with CR LF
+#   MAXRSS    if set, the most memory sort10 may hold at once, in KiB
 
 if(DEFINED FEED)
   set(feed sh -c "${FEED}")
 else()
   set(feed printf "%b" "${INPUT}")
+endif()
+if(DEFINED MAXRSS)
+  string(RANDOM LENGTH 16 tag)
+  set(rssfile "${CMAKE_CURRENT_BINARY_DIR}/maxrss-${tag}")
+  set(PROG /usr/bin/time -f %M -o ${rssfile} ${PROG})
 endif()
 if(DEFINED REDIRECT)
   set(PROG sh -c "exec \"$@\" ${REDIRECT}" sort10 ${PROG})
@@ -56,6 +62,13 @@ elseif(NOT STDERR STREQUAL "")
   string(FIND "${err}" "${STDERR}" at)
   if(at EQUAL -1 OR NOT err MATCHES "^sort10: [^\n]*\n$")
     string(APPEND faults "stderr: got '${err}'\n        want one line 'sort10: ...${STDERR}...'\n")
+  endif()
+endif()
+if(DEFINED MAXRSS)
+  file(STRINGS ${rssfile} rss REGEX "^[0-9]+$")
+  file(REMOVE ${rssfile})
+  if(NOT rss OR rss GREATER MAXRSS)
+    string(APPEND faults "peak memory: got '${rss}' KiB, want at most ${MAXRSS} KiB\n")
   endif()
 endif()
 if(NOT faults STREQUAL "")
