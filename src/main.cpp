@@ -48,7 +48,7 @@ bool digit(int c)
 }
 
 // Says why a read found no digits at c (after sign, if not 0).
-got none(char *note, int sign, int c)
+got fail(char *note, int sign, int c)
 {
 	if (std::ferror(stdin))
 		std::snprintf(note, notesize, "read error: %s", std::strerror(errno));
@@ -80,7 +80,7 @@ got readint(int *v, char *note)
 	}
 	if (!digit(c)) {
 		std::ungetc(c, stdin);
-		return none(note, sign, c);
+		return fail(note, sign, c);
 	}
 
 	// The magnitude stops growing once it is past the limit, so it cannot
