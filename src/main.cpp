@@ -140,6 +140,10 @@ int main()
 	int a[count] = {};
 	int i;
 
+	// Standard output is written only by the two checked flushes. Left
+	// unbuffered (a terminal; on Windows a console or a device), a failing
+	// printf would take the reason with it and leave the flush nothing to do.
+	std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
 	std::printf("please enter an array of %d integers:\n", count);
 	// Whoever drives us through a pipe waits for the prompt before typing.
 	int werr = std::fflush(stdout) == 0 ? 0 : errno;
