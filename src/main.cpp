@@ -10,6 +10,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#ifdef _WIN32
+#include <conio.h>
+#include <windows.h>
+#endif
 
 static_assert(sizeof(int) == 4, "the values are 32-bit integers");
 
@@ -133,6 +137,33 @@ void complain(int n, const char *why, int wide, const char *first)
 	std::fputc('\n', stderr);
 }
 
+#ifdef _WIN32
+// Windows gives sort10 a console of its own when it is started on its own
+// (from Explorer, the Start menu, a shortcut), and closes it the moment
+// sort10 ends, before anyone could read the values. So where every stream
+// is that console and no shell shares it, wait for a key. The rest of the
+// line just typed is dropped first, lest it count as the key.
+void hold()
+{
+	const DWORD streams[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+	DWORD mode = 0;
+	for (DWORD s : streams)
+		if (!GetConsoleMode(GetStdHandle(s), &mode))
+			return;
+	DWORD pid = 0;
+	if (GetConsoleProcessList(&pid, 1) != 1)
+		return;
+	std::fputs("\n\nPress any key to close this window . . .", stderr);
+	FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE));
+	_getch();
+	std::fputc('\n', stderr);
+}
+#else
+void hold()
+{
+}
+#endif
+
 } // namespace
 
 int main()
@@ -170,10 +201,12 @@ int main()
 
 	if (std::fflush(stdout) != 0 && werr == 0)
 		werr = errno;
+	int status = n < count || wide > 0 ? 1 : 0;
 	if (std::ferror(stdout)) {
 		std::fprintf(stderr, "sort10: write error: %s\n",
 		             std::strerror(werr != 0 ? werr : EIO));
-		return 1;
+		status = 1;
 	}
-	return n < count || wide > 0 ? 1 : 0;
+	hold();
+	return status;
 }

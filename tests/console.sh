@@ -1,0 +1,62 @@
+#!/bin/sh
+# Runs sort10.exe in a console window of wine's on a virtual screen, and types
+# into it as a person would: a window sort10 has to itself waits for a key
+# after the values, one it shares with cmd.exe closes at once.
+#   console.sh EXE [SHOT]   SHOT: where to save a picture of the held window
+# Wants Xvfb, xdotool and, for SHOT, xwd and ImageMagick.
+set -eu
+exe=$1 shot=${2:-}
+dir=$(mktemp -d)
+export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+
+# poll TENTHS COMMAND...: runs COMMAND every tenth of a second until it
+# succeeds, for at most TENTHS tries.
+poll() {
+  n=$1
+  shift
+  until "$@"; do
+    n=$((n - 1))
+    [ "$n" -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+window() { w=$(xdotool search --onlyvisible --name . 2>/dev/null | head -n 1) && [ -n "$w" ]; }
+# The program has ended and its window is gone.
+ended() { [ -s "$dir/status" ] && ! xdotool search --onlyvisible --name . >/dev/null 2>&1; }
+
+Xvfb -displayfd 3 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k; kill "$xvfb"; rm -rf "$dir"' EXIT
+poll 100 test -s "$dir/display"
+export DISPLAY=":$(cat "$dir/display")"
+# Wine's own start-up (and, the first time, making its prefix) out of the way.
+wine cmd /c exit </dev/null >/dev/null 2>&1
+
+# run NAME TEXT KEYS HELD STATUS COMMAND...: types TEXT, then KEYS, into the
+# window COMMAND opens; HELD says if it must wait for a key, STATUS is the
+# exit status expected.
+run() {
+  name=$1 text=$2 keys=$3 held=$4 status=$5
+  shift 5
+  rm -f "$dir/status"
+  { wineconsole "$@" >/dev/null 2>&1 && echo 0 || echo $?; } >"$dir/status" &
+  poll 300 window || { echo "$name: no window"; return 1; }
+  xdotool type --window "$w" "$text" 2>/dev/null
+  # A window may be gone before the last key is let go, which xdotool calls
+  # an error: what counts is whether it stays, and the exit status.
+  xdotool key --window "$w" $keys 2>/dev/null || true
+  if [ "$held" = held ]; then
+    sleep 3
+    ! ended || { echo "$name: the window closed before a key"; return 1; }
+    [ -z "$shot" ] || { xwd -id "$w" | /usr/bin/convert xwd:- "$shot"; shot=; }
+    xdotool key --window "$w" space 2>/dev/null || true
+  fi
+  poll 200 ended || { echo "$name: the window is still open"; return 1; }
+  [ "$(cat "$dir/status")" = "$status" ] ||
+    { echo "$name: exit status $(cat "$dir/status"), want $status"; return 1; }
+  echo "$name: ok"
+}
+
+run own   "5 3 9 -2 0 7 7 1 4 8" Return        held 0 "$exe"
+run short "5 3 9"                "ctrl+z Return" held 1 "$exe"
+run shell "5 3 9 -2 0 7 7 1 4 8" Return        free 0 cmd /c "$exe"
