@@ -1,6 +1,7 @@
 # Checks that EXE is a 32-bit Windows console program that needs no DLL
 # beyond the system's own (ADVAPI32.dll gives the stack protector its random
-# canary), and that it keeps ASLR and a non-executable stack and heap.
+# canary), that it keeps ASLR and a non-executable stack and heap, and that
+# it carries VERSION and a manifest that asks for no elevation.
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCHALL "DLL Name: [^\n]*" dlls "${dump}")
 list(SORT dlls CASE INSENSITIVE)
@@ -13,3 +14,15 @@ endif()
 if(NOT dump MATCHES "DYNAMIC_BASE" OR NOT dump MATCHES "NX_COMPAT")
   message(FATAL_ERROR "no DYNAMIC_BASE or NX_COMPAT:\n${dump}")
 endif()
+
+execute_process(COMMAND ${WINDRES} -i ${EXE} -O rc OUTPUT_VARIABLE rc COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "." ", " numbers "${VERSION}")
+foreach(want "FILEVERSION ${numbers}, 0" "PRODUCTVERSION ${numbers}, 0"
+    [["FileVersion", "${VERSION}"]] [["ProductVersion", "${VERSION}"]]
+    [["OriginalFilename", "sort10.exe"]] [[level=""asInvoker""]])
+  string(CONFIGURE "${want}" want)
+  string(FIND "${rc}" "${want}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "resources lack '${want}':\n${rc}")
+  endif()
+endforeach()
