@@ -48,7 +48,7 @@ run() {
   if [ "$held" = held ]; then
     sleep 3
     ! ended || { echo "$name: the window closed before a key"; return 1; }
-    [ -z "$shot" ] || { xwd -id "$w" | /usr/bin/convert xwd:- "$shot"; shot=; }
+    [ -z "$shot" ] || { xwd -id "$w" | /usr/bin/convert xwd:- -strip "$shot"; shot=; }
     xdotool key --window "$w" space 2>/dev/null || true
   fi
   poll 200 ended || { echo "$name: the window is still open"; return 1; }
