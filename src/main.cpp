@@ -141,8 +141,8 @@ void complain(int n, const char *why, int wide, const char *first)
 // Windows gives sort10 a console of its own when it is started on its own
 // (from Explorer, the Start menu, a shortcut), and closes it the moment
 // sort10 ends, before anyone could read the values. So where every stream
-// is that console and no shell shares it, wait for a key. The rest of the
-// line just typed is dropped first, lest it count as the key.
+// is that console and no shell shares it, wait for a key. Keys typed ahead
+// are dropped first, lest one of them count as that key.
 void hold()
 {
 	const DWORD streams[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
