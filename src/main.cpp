@@ -1,10 +1,8 @@
 // sort10: read ten integers from standard input and write them in
-// descending order, each followed by a tab.
-//
-// The reads follow scanf's "%d" to the letter, with three differences: text
-// outside the int range saturates instead of being undefined, an element
-// that could not be read is 0, and every shortfall is said on standard
-// error and in the exit status. Standard output is the same in every case.
+// descending order, each followed by a tab. The reads follow scanf's "%d"
+// but for this: text outside the int range saturates instead of being
+// undefined, a value that could not be read is 0, and every shortfall is said
+// on standard error and in the exit status. Standard output keeps its shape.
 
 #include <cerrno>
 #include <climits>
@@ -17,20 +15,31 @@
 
 static_assert(sizeof(int) == 4, "the values are 32-bit integers");
 
-namespace {
+static constexpr int count = 10;
+static constexpr int quote = 24; // a diagnostic quotes at most this much of a number
 
-constexpr int count = 10;
+// What one read saw: a value, or where and why it stopped.
+struct reading {
+	enum { none, exact, range } what; // range: the value is the nearer limit
+	int value;                        // 0 where none was read
+	int sign;                         // the sign taken, '+' or '-', or 0
+	bool skipped;                     // white space came first
+	int stop;                         // none: the byte it stopped at, or EOF
+	int err;                          // none, at a read error: errno then
+	char text[quote + 1];             // the number as typed, cut at quote characters
+	bool cut;                         // digits followed what text holds
+};
 
-// A note is what a diagnostic says of one read. Of a number's text it
-// quotes at most the first quote characters.
-constexpr int notesize = 64;
-constexpr int quote = 24;
-
-// How one read went: a value, a value out of range (saturated), or nothing.
-enum class got { value, range, none };
+// What the ten reads came to: how many failed or were out of range, and the
+// first of each.
+struct tally {
+	int failed, wide;
+	reading why, over;
+	int err; // the errno of a read error, for the reads after it
+};
 
 // Puts the ten values behind a into non-increasing order, in place.
-void sorting(int *a)
+static void sorting(int *a)
 {
 	for (int i = 0; i < count; i++)
 		for (int j = i + 1; j < count; j++)
@@ -41,159 +50,152 @@ void sorting(int *a)
 			}
 }
 
-bool space(int c)
+// The next byte of standard input, or EOF. At a read error, *err keeps the
+// errno the failing call left, before another call can change it.
+static int next(int *err)
 {
-	return c == ' ' || (c >= '\t' && c <= '\r'); // \t \n \v \f \r
+	const int c = std::getchar();
+	const int e = errno;
+	if (c == EOF && std::ferror(stdin))
+		*err = e != 0 ? e : EIO;
+	return c;
 }
 
-bool digit(int c)
+// Takes into r the digits from c on, and returns the byte after them. The
+// magnitude stops growing past the limit, so no number of digits overflows.
+static int number(reading *r, int c, int *err)
 {
-	return c >= '0' && c <= '9';
-}
-
-// Says why a read found no digits at c (after sign, if not 0).
-got fail(char *note, int sign, int c)
-{
-	if (std::ferror(stdin))
-		std::snprintf(note, notesize, "read error: %s", std::strerror(errno));
-	else if (sign != 0)
-		std::snprintf(note, notesize, "'%c' without digits", sign);
-	else if (c == EOF)
-		std::snprintf(note, notesize, "input ended");
-	else if (c > ' ' && c < 0x7f)
-		std::snprintf(note, notesize, "stopped at '%c'", c);
-	else
-		std::snprintf(note, notesize, "stopped at byte 0x%02x", c);
-	return got::none;
-}
-
-// Reads one integer as "%d" does: white space, an optional sign, then digits
-// up to the first non-digit, which stays unread. It reads one character at a
-// time, so no length of input costs memory. On range, note holds the text.
-got readint(int *v, char *note)
-{
-	int c = EOF;
-	// Once input has ended, a console would wait for more: read no further.
-	if (!std::feof(stdin) && !std::ferror(stdin))
-		while (space(c = std::getchar()))
-			;
-	int sign = 0;
-	if (c == '+' || c == '-') {
-		sign = c;
-		c = std::getchar();
-	}
-	if (!digit(c)) {
-		std::ungetc(c, stdin);
-		return fail(note, sign, c);
-	}
-
-	// The magnitude stops growing once it is past the limit, so it cannot
-	// overflow however many digits follow.
-	const long long limit = sign == '-' ? -static_cast<long long>(INT_MIN) : INT_MAX;
+	const long long limit = r->sign == '-' ? -static_cast<long long>(INT_MIN) : INT_MAX;
 	long long m = 0;
 	int n = 0;
-	bool cut = false;
-	if (sign != 0)
-		note[n++] = static_cast<char>(sign);
-	for (; digit(c); c = std::getchar()) {
+	if (r->sign != 0)
+		r->text[n++] = static_cast<char>(r->sign);
+	for (; c >= '0' && c <= '9'; c = next(err)) {
 		if (m <= limit)
 			m = m * 10 + (c - '0');
 		if (n < quote)
-			note[n++] = static_cast<char>(c);
+			r->text[n++] = static_cast<char>(c);
 		else
-			cut = true;
+			r->cut = true;
 	}
-	std::ungetc(c, stdin);
-	note[n] = '\0';
-	if (cut)
-		std::memcpy(note + n, "...", sizeof "...");
-
-	if (m > limit) {
-		*v = sign == '-' ? INT_MIN : INT_MAX;
-		return got::range;
-	}
-	*v = static_cast<int>(sign == '-' ? -m : m);
-	return got::value;
+	r->what = m > limit ? reading::range : reading::exact;
+	r->value = static_cast<int>((r->sign == '-' ? -1 : 1) * (m > limit ? limit : m));
+	return c;
 }
 
-// Says in one line what went wrong with the input: n of the values were
-// read, the first failed read stopped for why, and wide values were out of
-// range, the first of them first.
-void complain(int n, const char *why, int wide, const char *first)
+// Reads one integer as "%d" does: white space, an optional sign, then digits
+// up to the first non-digit, which stays unread, one byte at a time, so no
+// length of input costs memory. It says nothing: what it saw, it returns.
+static reading readint(int *err)
 {
+	reading r{};
+	int c = EOF;
+	// Once input has ended, a console would wait for more: read no further.
+	if (!std::feof(stdin) && !std::ferror(stdin))
+		while ((c = next(err)) == ' ' || (c >= '\t' && c <= '\r')) // \t \n \v \f \r
+			r.skipped = true;
+	if (c == '+' || c == '-') {
+		r.sign = c;
+		c = next(err);
+	}
+	if (c >= '0' && c <= '9')
+		c = number(&r, c, err);
+	else {
+		r.stop = c;
+		r.err = std::ferror(stdin) ? *err : 0;
+	}
+	if (c != EOF)
+		std::ungetc(c, stdin);
+	return r;
+}
+
+// Counts the read r into t, and gives its value.
+static int tallied(tally *t, const reading &r)
+{
+	if (r.what == reading::none && t->failed++ == 0)
+		t->why = r;
+	if (r.what == reading::range && t->wide++ == 0)
+		t->over = r;
+	return r.value;
+}
+
+// Says why the read r stopped without a value.
+static void stopped(const reading &r)
+{
+	if (r.err != 0)
+		std::fprintf(stderr, "read error: %s", std::strerror(r.err));
+	else if (r.sign != 0)
+		std::fprintf(stderr, "'%c' without digits", r.sign);
+	else if (r.stop == EOF)
+		std::fputs("input ended", stderr);
+	else if (r.stop > ' ' && r.stop < 0x7f)
+		std::fprintf(stderr, "stopped at '%c'", r.stop);
+	else
+		std::fprintf(stderr, "stopped at byte 0x%02x", r.stop);
+}
+
+// Says in one line what went wrong with the input, if anything did (and then
+// returns true): how many values were read, why, and which were out of range.
+static bool complain(const tally &t)
+{
+	const char *more = t.over.cut ? "..." : "";
+	if (t.failed == 0 && t.wide == 0)
+		return false;
 	std::fputs("sort10: ", stderr);
-	if (n < count)
-		std::fprintf(stderr,
-		             "only %d of %d integers could be read (%s); the missing ones are 0", n,
-		             count, why);
-	if (n < count && wide > 0)
+	if (t.failed > 0) {
+		std::fprintf(stderr, "only %d of %d integers could be read (", count - t.failed,
+		             count);
+		stopped(t.why);
+		std::fputs("); the missing ones are 0", stderr);
+	}
+	if (t.failed > 0 && t.wide > 0)
 		std::fputs("; ", stderr);
-	if (wide == 1)
-		std::fprintf(stderr, "%s is out of range; used %d", first,
-		             first[0] == '-' ? INT_MIN : INT_MAX);
-	if (wide > 1)
-		std::fprintf(stderr, "%s and %d more are out of range; used the nearest limits",
-		             first, wide - 1);
+	if (t.wide == 1)
+		std::fprintf(stderr, "%s%s is out of range; used %d", t.over.text, more,
+		             t.over.value);
+	if (t.wide > 1)
+		std::fprintf(stderr, "%s%s and %d more are out of range; used the nearest limits",
+		             t.over.text, more, t.wide - 1);
 	std::fputc('\n', stderr);
+	return true;
 }
 
-#ifdef _WIN32
-// Windows gives sort10 a console of its own when it is started on its own
-// (from Explorer, the Start menu, a shortcut), and closes it the moment
-// sort10 ends, before anyone could read the values. So where every stream
-// is that console and no shell shares it, wait for a key. Keys typed ahead
-// are dropped first, lest one of them count as that key.
-void hold()
+// Started on its own (from Explorer, the Start menu, a shortcut), sort10 gets
+// a console that Windows closes the moment sort10 ends, before anyone could
+// read the values. So where every stream is that console and no shell shares
+// it, wait for a key, dropping keys typed ahead lest one count as that key.
+static void hold()
 {
+#ifdef _WIN32
 	const DWORD streams[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
-	DWORD mode = 0;
+	DWORD mode = 0, pid = 0;
 	for (DWORD s : streams)
 		if (!GetConsoleMode(GetStdHandle(s), &mode))
 			return;
-	DWORD pid = 0;
 	if (GetConsoleProcessList(&pid, 1) != 1)
 		return;
 	std::fputs("\n\nPress any key to close this window . . .", stderr);
 	FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE));
 	_getch();
 	std::fputc('\n', stderr);
-}
-#else
-void hold()
-{
-}
 #endif
-
-} // namespace
+}
 
 int main()
 {
-	int a[count] = {};
-	int i;
-
-	// Standard output is written only by the two checked flushes. Left
-	// unbuffered (a terminal; on Windows a console or a device), a failing
-	// printf would take the reason with it and leave the flush nothing to do.
+	int a[count], i;
+	// The prompt and the values (159 bytes at most; BUFSIZ is 256 at least) fit
+	// the buffer, so the two checked flushes are its only writes, and keep their
+	// reasons, which a failed printf to an unbuffered stream would lose.
 	std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
 	std::printf("please enter an array of %d integers:\n", count);
 	// Whoever drives us through a pipe waits for the prompt before typing.
 	int werr = std::fflush(stdout) == 0 ? 0 : errno;
 
-	int n = 0, wide = 0;
-	char why[notesize] = "", first[notesize] = "";
-	for (i = 0; i < count; i++) {
-		char note[notesize] = "";
-		got g = readint(&a[i], note);
-		if (g != got::none)
-			n++;
-		if (g == got::range && wide++ == 0)
-			std::memcpy(first, note, sizeof first);
-		if (g == got::none && why[0] == '\0')
-			std::memcpy(why, note, sizeof why);
-	}
-
-	if (n < count || wide > 0)
-		complain(n, why, wide, first);
+	tally t{};
+	for (i = 0; i < count; i++)
+		a[i] = tallied(&t, readint(&t.err));
+	const bool bad = complain(t);
 
 	sorting(a);
 	for (i = 0; i < count; i++)
@@ -201,12 +203,9 @@ int main()
 
 	if (std::fflush(stdout) != 0 && werr == 0)
 		werr = errno;
-	int status = n < count || wide > 0 ? 1 : 0;
-	if (std::ferror(stdout)) {
-		std::fprintf(stderr, "sort10: write error: %s\n",
-		             std::strerror(werr != 0 ? werr : EIO));
-		status = 1;
-	}
+	const bool lost = std::ferror(stdout) != 0;
+	if (lost)
+		std::fprintf(stderr, "sort10: write error: %s\n", std::strerror(werr ? werr : EIO));
 	hold();
-	return status;
+	return bad || lost ? 1 : 0;
 }
