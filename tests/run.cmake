@@ -4,6 +4,8 @@
 #   INPUT     what is typed, with printf's backslash escapes (\n \t \v \f \0NNN)
 #   FEED      instead of INPUT, a shell command whose output is typed
 #   REDIRECT  shell redirections for sort10's own streams, such as >/dev/full
+#   ROOM      if set, standard output is a file with room for the prompt line
+#             and ROOM bytes more, and what it holds is the output
 #   OUTPUT    the values expected after the prompt, or "nothing" for no output
 #   STATUS    the expected exit status
 #   STDERR    text the one diagnostic line must contain, or empty for silence
@@ -20,6 +22,19 @@ if(DEFINED MAXRSS)
   set(rssfile "${CMAKE_CURRENT_BINARY_DIR}/maxrss-${tag}")
   set(PROG /usr/bin/time -f %M -o ${rssfile} ${PROG})
 endif()
+set(prompt "please enter an array of 10 integers:\n")
+if(DEFINED ROOM)
+  string(LENGTH "${prompt}" room)
+  if(CRLF)
+    math(EXPR room "${room} + 1")
+  endif()
+  math(EXPR room "${room} + ${ROOM}")
+  string(RANDOM LENGTH 16 tag)
+  set(file "${CMAKE_CURRENT_BINARY_DIR}/room-${tag}")
+  # (Newlines, not semicolons, which would split the list.)
+  set(PROG sh -c "trap '' XFSZ\nprlimit --fsize=${room} \"$@\" >'${file}'\ns=$?
+    cat '${file}' && rm -f '${file}' && exit $s" sort10 ${PROG})
+endif()
 if(DEFINED REDIRECT)
   set(PROG sh -c "exec \"$@\" ${REDIRECT}" sort10 ${PROG})
 endif()
@@ -34,7 +49,7 @@ endif()
 
 set(want "")
 if(NOT OUTPUT STREQUAL "nothing")
-  set(want "please enter an array of 10 integers:\n")
+  set(want "${prompt}")
   separate_arguments(values UNIX_COMMAND "${OUTPUT}")
   foreach(v IN LISTS values)
     string(APPEND want "${v}\t")
