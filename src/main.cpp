@@ -119,8 +119,9 @@ static int tallied(tally *t, const reading &r)
 	return r.value;
 }
 
-// Says why the read r stopped without a value.
-static void stopped(const reading &r)
+// Says why the read r stopped without a value; start: at the input's first
+// byte, where a byte-order mark would stand.
+static void stopped(const reading &r, bool start)
 {
 	if (r.err != 0)
 		std::fprintf(stderr, "read error: %s", std::strerror(r.err));
@@ -128,6 +129,12 @@ static void stopped(const reading &r)
 		std::fprintf(stderr, "'%c' without digits", r.sign);
 	else if (r.stop == EOF)
 		std::fputs("input ended", stderr);
+	else if (start && r.stop == 0xef)
+		std::fputs("stopped at byte 0xef, which begins a UTF-8 byte-order mark", stderr);
+	else if (start && (r.stop == 0xfe || r.stop == 0xff))
+		std::fprintf(stderr,
+		             "stopped at byte 0x%02x, which begins a UTF-16 byte-order mark",
+		             r.stop);
 	else if (r.stop > ' ' && r.stop < 0x7f)
 		std::fprintf(stderr, "stopped at '%c'", r.stop);
 	else
@@ -145,7 +152,9 @@ static bool complain(const tally &t)
 	if (t.failed > 0) {
 		std::fprintf(stderr, "only %d of %d integers could be read (", count - t.failed,
 		             count);
-		stopped(t.why);
+		// Where every read failed, the first did, and if nothing came
+		// before its stop, it stopped at the input's first byte.
+		stopped(t.why, t.failed == count && !t.why.skipped);
 		std::fputs("); the missing ones are 0", stderr);
 	}
 	if (t.failed > 0 && t.wide > 0)
