@@ -30,12 +30,11 @@ struct reading {
 	bool cut;                         // digits followed what text holds
 };
 
-// What the ten reads came to: how many failed or were out of range, and the
-// first of each.
+// What the ten reads came to: how many failed, how many were out of range.
 struct tally {
 	int failed, wide;
-	reading why, over;
-	int err; // the errno of a read error, for the reads after it
+	reading why, over; // the first to fail, the first out of range
+	int err;           // the errno of a read error, for the reads after it
 };
 
 // Puts the ten values behind a into non-increasing order, in place.
@@ -51,12 +50,14 @@ static void sorting(int *a)
 }
 
 // The next byte of standard input, or EOF. At a read error, *err keeps the
-// errno the failing call left, before another call can change it.
+// errno the failing call left, taken before another call can change it.
 static int next(int *err)
 {
 	const int c = std::getchar();
+	if (c != EOF)
+		return c;
 	const int e = errno;
-	if (c == EOF && std::ferror(stdin))
+	if (std::ferror(stdin))
 		*err = e != 0 ? e : EIO;
 	return c;
 }
@@ -152,8 +153,7 @@ static bool complain(const tally &t)
 	if (t.failed > 0) {
 		std::fprintf(stderr, "only %d of %d integers could be read (", count - t.failed,
 		             count);
-		// Where every read failed, the first did, and if nothing came
-		// before its stop, it stopped at the input's first byte.
+		// If all failed, the first did: at the first byte, if no space came first.
 		stopped(t.why, t.failed == count && !t.why.skipped);
 		std::fputs("); the missing ones are 0", stderr);
 	}
