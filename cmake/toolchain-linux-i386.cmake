@@ -1,0 +1,8 @@
+# 32-bit x86 Linux (Debian's i386), with Debian's g++-i686-linux-gnu; an
+# x86-64 kernel runs the programs it builds as they are.
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE i386)
+set(triple i686-linux-gnu)
+set(installer scripts/install-cross-tools)
+include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)
