@@ -6,8 +6,19 @@
 # Wants Xvfb, xdotool and, for SHOT, xwd and ImageMagick.
 set -eu
 exe=$1 shot=${2:-}
-dir=$(mktemp -d)
+. "$(dirname "$0")/../scripts/need"
+need install-windows-tools Xvfb:xvfb xdotool wineconsole:wine wineserver:wine
 export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+
+# Whatever happens, no process and no folder is left behind.
+dir=$(mktemp -d) xvfb=''
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  rm -rf "$dir"
+}
+trap cleanup EXIT
+trap 'exit 1' HUP INT TERM
 
 # poll TENTHS COMMAND...: runs COMMAND every tenth of a second until it
 # succeeds, for at most TENTHS tries.
@@ -24,13 +35,15 @@ window() { w=$(xdotool search --onlyvisible --name . 2>/dev/null | head -n 1) &&
 # The program has ended and its window is gone.
 ended() { [ -s "$dir/status" ] && ! xdotool search --onlyvisible --name . >/dev/null 2>&1; }
 
-Xvfb -displayfd 3 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
 xvfb=$!
-trap 'wineserver -k; kill "$xvfb"; rm -rf "$dir"' EXIT
-poll 100 test -s "$dir/display"
+# Xvfb has said which display it took, or has ended.
+up() { [ -s "$dir/display" ] || ! kill -0 "$xvfb" 2>/dev/null; }
+poll 100 up
+[ -s "$dir/display" ] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; exit 1; }
 export DISPLAY=":$(cat "$dir/display")"
 # Wine's own start-up (and, the first time, making its prefix) out of the way.
-wine cmd /c exit </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1 || { echo "wine did not start"; exit 1; }
 
 # run NAME TEXT KEYS HELD STATUS COMMAND...: types TEXT, then KEYS, into the
 # window COMMAND opens; HELD says if it must wait for a key, STATUS is the
