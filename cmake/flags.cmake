@@ -1,0 +1,63 @@
+# How sort10 is compiled and linked, as the target sort10_flags: warnings and
+# hardening, each only where the toolchain takes it, and a static link where
+# one links. These come after the builder's CXXFLAGS and LDFLAGS on every
+# line, and keep them.
+include(CheckCXXCompilerFlag)
+include(CheckLinkerFlag)
+include(CheckPIESupported)
+
+add_library(sort10_flags INTERFACE)
+target_compile_features(sort10_flags INTERFACE cxx_std_17)
+
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(sort10_flags INTERFACE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion)
+  check_cxx_compiler_flag(-fstack-protector-strong SORT10_HAVE_SSP)
+  if(SORT10_HAVE_SSP)
+    # (Linked too: mingw-w64 then brings its guard in from libssp.)
+    target_compile_options(sort10_flags INTERFACE -fstack-protector-strong)
+    target_link_options(sort10_flags INTERFACE -fstack-protector-strong)
+  endif()
+  # The C library's checks of printf and its kin, at level 3 where the
+  # compiler has it, and never below the builder's own level. Undefined
+  # first, so that no level clashes with another. Optimised builds only.
+  set(fortify 2)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
+     OR CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 9)
+    set(fortify 3)
+  endif()
+  if(CMAKE_CXX_FLAGS MATCHES "-D_FORTIFY_SOURCE=([0-9]+)" AND CMAKE_MATCH_1 GREATER fortify)
+    set(fortify ${CMAKE_MATCH_1})
+  endif()
+  if(NOT WIN32)
+    target_compile_options(sort10_flags INTERFACE
+      "$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=${fortify}>")
+  endif()
+elseif(MSVC)
+  # (/W4 would call strerror unsafe, and prefer strerror_s.)
+  target_compile_options(sort10_flags INTERFACE /W4 /GS)
+  target_compile_definitions(sort10_flags INTERFACE _CRT_SECURE_NO_WARNINGS)
+endif()
+
+if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+  target_link_options(sort10_flags INTERFACE LINKER:-z,relro,-z,now)
+endif()
+if(MINGW)
+  # No DLL beyond the system's own, and no time stamp in the executable.
+  target_link_options(sort10_flags INTERFACE -static LINKER:--no-insert-timestamp $<$<CONFIG:Release>:-s>)
+elseif(SORT10_STATIC AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  # A run of sort10 is mostly start-up, and a static link halves that.
+  set(CMAKE_REQUIRED_FLAGS -fPIE)
+  check_linker_flag(CXX -static-pie SORT10_HAVE_STATIC_PIE)
+  unset(CMAKE_REQUIRED_FLAGS)
+  if(SORT10_HAVE_STATIC_PIE)
+    target_link_options(sort10_flags INTERFACE -static-pie)
+    set(static_pie ON)
+  else()
+    message(STATUS "sort10: -static-pie does not link here (no static C library?): linking dynamically")
+  endif()
+endif()
+if(NOT static_pie)
+  # A position-independent executable, linked as one where the linker can.
+  # (Not beside -static-pie, which the -pie this adds would override.)
+  check_pie_supported()
+endif()
