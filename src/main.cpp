@@ -130,12 +130,10 @@ static void stopped(const reading &r, bool start)
 		std::fprintf(stderr, "'%c' without digits", r.sign);
 	else if (r.stop == EOF)
 		std::fputs("input ended", stderr);
-	else if (start && r.stop == 0xef)
-		std::fputs("stopped at byte 0xef, which begins a UTF-8 byte-order mark", stderr);
-	else if (start && (r.stop == 0xfe || r.stop == 0xff))
+	else if (start && (r.stop == 0xef || r.stop == 0xfe || r.stop == 0xff))
 		std::fprintf(stderr,
-		             "stopped at byte 0x%02x, which begins a UTF-16 byte-order mark",
-		             r.stop);
+		             "stopped at byte 0x%02x, which begins a UTF-%d byte-order mark",
+		             r.stop, r.stop == 0xef ? 8 : 16);
 	else if (r.stop > ' ' && r.stop < 0x7f)
 		std::fprintf(stderr, "stopped at '%c'", r.stop);
 	else
@@ -153,7 +151,8 @@ static bool complain(const tally &t)
 	if (t.failed > 0) {
 		std::fprintf(stderr, "only %d of %d integers could be read (", count - t.failed,
 		             count);
-		// If all failed, the first did: at the first byte, if no space came first.
+		// Where every read failed, why is the first read's, and unless white
+		// space came first, it stopped at the very first byte of the input.
 		stopped(t.why, t.failed == count && !t.why.skipped);
 		std::fputs("); the missing ones are 0", stderr);
 	}
