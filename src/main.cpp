@@ -26,7 +26,7 @@ struct reading {
 	bool skipped;                     // white space came first
 	int stop;                         // none: the byte it stopped at, or EOF
 	int err;                          // none, at a read error: errno then
-	char text[quote + 1];             // the number as typed, cut at quote characters
+	char text[quote + 1];             // the number, less leading zeros, cut at quote characters
 	bool cut;                         // digits followed what text holds
 };
 
@@ -74,6 +74,8 @@ static int number(reading *r, int c, int *err)
 	for (; c >= '0' && c <= '9'; c = next(err)) {
 		if (m <= limit)
 			m = m * 10 + (c - '0');
+		if (m == 0) // a leading zero, which the quote leaves out
+			continue;
 		if (n < quote)
 			r->text[n++] = static_cast<char>(c);
 		else
