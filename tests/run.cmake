@@ -4,6 +4,7 @@
 #   INPUT     what is typed, with printf's backslash escapes (\n \t \v \f \0NNN)
 #   FEED      instead of INPUT, a shell command whose output is typed
 #   REDIRECT  shell redirections for sort10's own streams, such as >/dev/full
+#   TTY       if set, standard input is a terminal, and INPUT is typed into it
 #   ROOM      if set, standard output is a file with room for the prompt line
 #             and ROOM bytes more, and what it holds is the output
 #   OUTPUT    the values expected after the prompt, or "nothing" for no output
@@ -35,6 +36,9 @@ if(DEFINED ROOM)
   # (Newlines, not semicolons, which would split the list.)
   set(PROG sh -c "trap '' XFSZ\nprlimit --fsize=${room} \"$@\" >'${file}'\ns=$?
     cat '${file}' && rm -f '${file}' && exit $s" sort10 ${PROG})
+endif()
+if(DEFINED TTY)
+  set(PROG python3 ${CMAKE_CURRENT_LIST_DIR}/terminal.py ${PROG})
 endif()
 if(DEFINED REDIRECT)
   set(PROG sh -c "exec \"$@\" ${REDIRECT}" sort10 ${PROG})
