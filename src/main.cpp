@@ -167,6 +167,7 @@ static bool complain(const tally &t)
 		std::fprintf(stderr, "%s%s and %d more are out of range; used the nearest limits",
 		             t.over.text, more, t.wide - 1);
 	std::fputc('\n', stderr);
+	std::fflush(stderr);
 	return true;
 }
 
@@ -185,6 +186,7 @@ static void hold()
 	if (GetConsoleProcessList(&pid, 1) != 1)
 		return;
 	std::fputs("\n\nPress any key to close this window . . .", stderr);
+	std::fflush(stderr);
 	FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE));
 	_getch();
 	std::fputc('\n', stderr);
@@ -198,6 +200,10 @@ int main()
 	// the buffer, so the two checked flushes are its only writes, and keep their
 	// reasons, which a failed printf to an unbuffered stream would lose.
 	std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
+	// A diagnostic line (some 220 bytes at most) leaves whole, in one write,
+	// so that runs sharing a log do not mix their lines. (Windows buffers
+	// _IOLBF fully: so each line is flushed as it ends.)
+	std::setvbuf(stderr, nullptr, _IOLBF, BUFSIZ);
 	std::printf("please enter an array of %d integers:\n", count);
 	// Whoever drives us through a pipe waits for the prompt before typing.
 	int werr = std::fflush(stdout) == 0 ? 0 : errno;
@@ -214,8 +220,10 @@ int main()
 	if (std::fflush(stdout) != 0 && werr == 0)
 		werr = errno;
 	const bool lost = std::ferror(stdout) != 0;
-	if (lost)
+	if (lost) {
 		std::fprintf(stderr, "sort10: write error: %s\n", std::strerror(werr ? werr : EIO));
+		std::fflush(stderr);
+	}
 	hold();
 	return bad || lost ? 1 : 0;
 }

@@ -12,6 +12,8 @@
 #   STDERR    text the one diagnostic line must contain, or empty for silence
 #   CRLF      set where the text streams end lines with CR LF
 #   MAXRSS    if set, the most memory sort10 may hold at once, in KiB
+#   WRITES    if set, how many writes to standard error there must be: one a
+#             line, so that a line is never split
 
 if(DEFINED FEED)
   set(feed sh -c "${FEED}")
@@ -24,6 +26,10 @@ set(scratch "${CMAKE_CURRENT_BINARY_DIR}/run-${tag}")
 if(DEFINED MAXRSS)
   set(rssfile "${scratch}.rss")
   set(PROG /usr/bin/time -f %M -o ${rssfile} ${PROG})
+endif()
+if(DEFINED WRITES)
+  set(trace "${scratch}.trace")
+  set(PROG strace -qq -e trace=write -o ${trace} ${PROG})
 endif()
 set(prompt "please enter an array of 10 integers:\n")
 if(DEFINED ROOM)
@@ -89,6 +95,14 @@ if(DEFINED MAXRSS)
   file(REMOVE ${rssfile})
   if(NOT rss OR rss GREATER MAXRSS)
     string(APPEND faults "peak memory: got '${rss}' KiB, want at most ${MAXRSS} KiB\n")
+  endif()
+endif()
+if(DEFINED WRITES)
+  file(STRINGS ${trace} writes REGEX "^write\\(2, ")
+  file(REMOVE ${trace})
+  list(LENGTH writes n)
+  if(NOT n EQUAL WRITES)
+    string(APPEND faults "writes to stderr: got ${n}, want ${WRITES}\n")
   endif()
 endif()
 if(NOT faults STREQUAL "")
