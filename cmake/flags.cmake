@@ -20,7 +20,9 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   endif()
   # The C library's checks of printf and its kin, at level 3 where the
   # compiler has it, and never below the builder's own level. Undefined
-  # first, so that no level clashes with another. Optimised builds only.
+  # first, so that no level clashes with another. Only where the build is
+  # optimised, as the checks need: by the build type (Release, RelWithDebInfo,
+  # MinSizeRel), or by the builder's own -O, as with the type None.
   set(fortify 2)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
      OR CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 9)
@@ -29,9 +31,13 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   if(CMAKE_CXX_FLAGS MATCHES "-D_FORTIFY_SOURCE=([0-9]+)" AND CMAKE_MATCH_1 GREATER fortify)
     set(fortify ${CMAKE_MATCH_1})
   endif()
+  set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+  if(CMAKE_CXX_FLAGS MATCHES "(^| )-O([1-3gsz]|fast)?( |$)")
+    set(optimised 1)
+  endif()
   if(NOT WIN32)
     target_compile_options(sort10_flags INTERFACE
-      "$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=${fortify}>")
+      "$<${optimised}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=${fortify}>")
   endif()
 elseif(MSVC)
   # (/W4 would call strerror unsafe, and prefer strerror_s.)
