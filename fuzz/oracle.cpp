@@ -64,12 +64,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
 	const ran got = run(data, size, sort10);
 	const ran want = run(data, size, [data] { return plain(data); });
-	const bool said = got.err.rfind("sort10: ", 0) == 0 && got.err.find('\n') == got.err.size() - 1;
-	if (got.out == want.out && got.status == want.status && (want.status == 0 ? got.err.empty() : said))
+	const bool said =
+	        got.err.rfind("sort10: ", 0) == 0 && got.err.find('\n') == got.err.size() - 1;
+	if (got.out == want.out && got.status == want.status &&
+	    (want.status == 0 ? got.err.empty() : said))
 		return 0;
 	std::fputs("fuzz: on the input '", stderr);
 	for (size_t k = 0; k < size; k++)
-		std::fprintf(stderr, data[k] >= ' ' && data[k] < 0x7f && data[k] != '\\' ? "%c" : "\\%03o", data[k]);
+		std::fprintf(stderr,
+		             data[k] >= ' ' && data[k] < 0x7f && data[k] != '\\' ? "%c" : "\\%03o",
+		             data[k]);
 	std::fprintf(stderr, "'\nsort10 wrote '%s' and '%s', status %d;\nwant '%s', status %d\n",
 	             got.out.c_str(), got.err.c_str(), got.status, want.out.c_str(), want.status);
 	std::abort();
