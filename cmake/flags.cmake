@@ -1,7 +1,7 @@
 # How sort10 is compiled and linked, as the target sort10_flags: warnings and
 # hardening, each only where the toolchain takes it, and a static link where
-# one links. These come after the builder's CXXFLAGS and LDFLAGS on every
-# line, and keep them.
+# SORT10_STATIC asks for one and one links. These come after the builder's
+# CXXFLAGS and LDFLAGS on every line, and keep them.
 include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
 include(CheckPIESupported)
@@ -51,19 +51,26 @@ endif()
 if(MINGW)
   # No DLL beyond the system's own, and no time stamp in the executable.
   target_link_options(sort10_flags INTERFACE -static LINKER:--no-insert-timestamp $<$<CONFIG:Release>:-s>)
-elseif(SORT10_STATIC AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  set(link "statically, but for the DLLs of Windows itself")
+elseif(NOT SORT10_STATIC)
+  set(link "dynamically, as distributions link (-DSORT10_STATIC=ON links a static PIE)")
+else()
   # A run of sort10 is mostly start-up, and a static one costs a third of
   # the instructions of a dynamic one.
-  set(CMAKE_REQUIRED_FLAGS -fPIE)
-  check_linker_flag(CXX -static-pie SORT10_HAVE_STATIC_PIE)
-  unset(CMAKE_REQUIRED_FLAGS)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    set(CMAKE_REQUIRED_FLAGS -fPIE)
+    check_linker_flag(CXX -static-pie SORT10_HAVE_STATIC_PIE)
+    unset(CMAKE_REQUIRED_FLAGS)
+  endif()
   if(SORT10_HAVE_STATIC_PIE)
     target_link_options(sort10_flags INTERFACE -static-pie)
     set(static_pie ON)
+    set(link "statically, as a static PIE (SORT10_STATIC is ON)")
   else()
-    message(STATUS "sort10: -static-pie does not link here (no static C library?): linking dynamically")
+    set(link "dynamically: SORT10_STATIC is ON, but -static-pie does not link here (no static C library?)")
   endif()
 endif()
+message(STATUS "sort10: linking ${link}")
 if(NOT static_pie)
   # A position-independent executable, linked as one where the linker can.
   # (Not beside -static-pie, which the -pie this adds would override.)
