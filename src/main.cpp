@@ -1,8 +1,6 @@
-// sort10: read ten integers from standard input and write them in
-// descending order, each followed by a tab. The reads follow scanf's "%d"
-// but for this: text outside the int range saturates instead of being
-// undefined, a value that could not be read is 0, and every shortfall is said
-// on standard error and in the exit status. Standard output keeps its shape.
+// sort10: reads ten integers as scanf's "%d" does and writes them in descending order,
+// each followed by a tab. A number beyond the int range becomes the nearer limit, a value
+// that could not be read is 0, and either is said on standard error and in the exit status.
 
 #include <cerrno>
 #include <climits>
@@ -25,16 +23,15 @@ struct reading {
 	int sign;                         // the sign taken, '+' or '-', or 0
 	bool skipped;                     // white space came first
 	int stop;                         // none: the byte it stopped at, or EOF
-	int err;                          // none, at a read error: errno then
-	char text[quote + 1];             // the number, less leading zeros, cut at quote characters
-	bool cut;                         // digits followed what text holds
+	int err;                          // none, at a read error: its errno, else 0
+	char text[quote + 4];             // the number less leading zeros; past quote, "..."
 };
 
 // What the ten reads came to: how many failed, how many were out of range.
 struct tally {
 	int failed, wide;
 	reading why, over; // the first to fail, the first out of range
-	int err;           // the errno of a read error, for the reads after it
+	int err;           // the errno of a read error, which the reads after it report too
 };
 
 // Puts the ten values behind a into non-increasing order, in place.
@@ -49,8 +46,7 @@ static void sorting(int *a)
 			}
 }
 
-// The next byte of standard input, or EOF. At a read error, *err keeps the
-// errno the failing call left, taken before another call can change it.
+// The next byte of standard input, or EOF; at a read error, *err takes errno (before ferror).
 static int next(int *err)
 {
 	const int c = std::getchar();
@@ -74,21 +70,18 @@ static int number(reading *r, int c, int *err)
 	for (; c >= '0' && c <= '9'; c = next(err)) {
 		if (m <= limit)
 			m = m * 10 + (c - '0');
-		if (m == 0) // a leading zero, which the quote leaves out
-			continue;
-		if (n < quote)
+		if (m != 0 && n < quote) // (leading zeros are left out of the quote)
 			r->text[n++] = static_cast<char>(c);
-		else
-			r->cut = true;
+		else if (m != 0)
+			std::memcpy(r->text + quote, "...", 3);
 	}
 	r->what = m > limit ? reading::range : reading::exact;
 	r->value = static_cast<int>((r->sign == '-' ? -1 : 1) * (m > limit ? limit : m));
 	return c;
 }
 
-// Reads one integer as "%d" does: white space, an optional sign, then digits
-// up to the first non-digit, which stays unread, one byte at a time, so no
-// length of input costs memory. It says nothing: what it saw, it returns.
+// Reads one integer as "%d" does, a byte at a time so that no input costs memory, and
+// leaves the byte it stops at unread. It writes nothing: complain() says what went wrong.
 static reading readint(int *err)
 {
 	reading r{};
@@ -142,39 +135,34 @@ static void stopped(const reading &r, bool start)
 		std::fprintf(stderr, "stopped at byte 0x%02x", r.stop);
 }
 
-// Says in one line what went wrong with the input, if anything did (and then
-// returns true): how many values were read, why, and which were out of range.
+// Says in one line what went wrong with the input, if anything did, and whether it did.
 static bool complain(const tally &t)
 {
-	const char *more = t.over.cut ? "..." : "";
 	if (t.failed == 0 && t.wide == 0)
 		return false;
 	std::fputs("sort10: ", stderr);
 	if (t.failed > 0) {
 		std::fprintf(stderr, "only %d of %d integers could be read (", count - t.failed,
 		             count);
-		// Where every read failed, why is the first read's, and unless white
-		// space came first, it stopped at the very first byte of the input.
+		// Where every read failed, the first failed at the input's first byte,
+		// the only place a byte-order mark stands, unless it skipped blanks.
 		stopped(t.why, t.failed == count && !t.why.skipped);
 		std::fputs("); the missing ones are 0", stderr);
 	}
 	if (t.failed > 0 && t.wide > 0)
 		std::fputs("; ", stderr);
 	if (t.wide == 1)
-		std::fprintf(stderr, "%s%s is out of range; used %d", t.over.text, more,
-		             t.over.value);
+		std::fprintf(stderr, "%s is out of range; used %d", t.over.text, t.over.value);
 	if (t.wide > 1)
-		std::fprintf(stderr, "%s%s and %d more are out of range; used the nearest limits",
-		             t.over.text, more, t.wide - 1);
+		std::fprintf(stderr, "%s and %d more are out of range; used the nearest limits",
+		             t.over.text, t.wide - 1);
 	std::fputc('\n', stderr);
 	std::fflush(stderr);
 	return true;
 }
 
-// Started on its own (from Explorer, the Start menu, a shortcut), sort10 gets
-// a console that Windows closes the moment sort10 ends, before anyone could
-// read the values. So where every stream is that console and no shell shares
-// it, wait for a key, dropping keys typed ahead lest one count as that key.
+// Started from Explorer or a shortcut, sort10 has a console that closes as it ends: where every
+// stream is that console and no shell shares it, wait for a key (not one typed ahead).
 static void hold()
 {
 #ifdef _WIN32
@@ -193,20 +181,30 @@ static void hold()
 #endif
 }
 
+// Flushes standard output, true if all of it was written; else says why (werr, else errno).
+static bool written(int werr)
+{
+	if (std::fflush(stdout) != 0 && werr == 0)
+		werr = errno;
+	if (std::ferror(stdout) == 0)
+		return true;
+	std::fprintf(stderr, "sort10: write error: %s\n", std::strerror(werr ? werr : EIO));
+	std::fflush(stderr);
+	return false;
+}
+
 int main()
 {
 	int a[count], i;
-	// The prompt and the values (159 bytes at most; BUFSIZ is 256 at least) fit
-	// the buffer, so the two checked flushes are its only writes, and keep their
-	// reasons, which a failed printf to an unbuffered stream would lose.
+	// The prompt and the values (159 bytes at most; BUFSIZ is 256 at least) fit the
+	// buffer, so the two flushes are its only writes, and errno says why one failed.
 	std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
-	// A diagnostic line (some 220 bytes at most) leaves whole, in one write,
-	// so that runs sharing a log do not mix their lines. (Windows buffers
-	// _IOLBF fully: so each line is flushed as it ends.)
+	// Each diagnostic line leaves in one write, so that runs sharing a log do
+	// not mix their lines. (Windows buffers _IOLBF fully: each is flushed.)
 	std::setvbuf(stderr, nullptr, _IOLBF, BUFSIZ);
 	std::printf("please enter an array of %d integers:\n", count);
-	// Whoever drives us through a pipe waits for the prompt before typing.
-	int werr = std::fflush(stdout) == 0 ? 0 : errno;
+	// A program that drives sort10 through pipes waits for the prompt.
+	const int werr = std::fflush(stdout) == 0 ? 0 : errno;
 
 	tally t{};
 	for (i = 0; i < count; i++)
@@ -216,14 +214,7 @@ int main()
 	sorting(a);
 	for (i = 0; i < count; i++)
 		std::printf("%d\t", a[i]);
-
-	if (std::fflush(stdout) != 0 && werr == 0)
-		werr = errno;
-	const bool lost = std::ferror(stdout) != 0;
-	if (lost) {
-		std::fprintf(stderr, "sort10: write error: %s\n", std::strerror(werr ? werr : EIO));
-		std::fflush(stderr);
-	}
+	const bool lost = !written(werr);
 	hold();
 	return bad || lost ? 1 : 0;
 }
