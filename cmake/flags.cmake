@@ -19,24 +19,23 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_link_options(sort10_flags INTERFACE -fstack-protector-strong)
   endif()
   # The C library's checks of printf and its kin, at level 3 where the
-  # compiler has it, and never below the builder's own level. Undefined
-  # first, so that no level clashes with another. Only where the build is
-  # optimised, as the checks need: by the build type (Release, RelWithDebInfo,
-  # MinSizeRel), or by the builder's own -O, as with the type None. (glibc
-  # 2.36 gives clang no checked printf or fprintf, so there it checks none.)
+  # compiler has it, else 2; undefined first, in case the compiler defines a
+  # level of its own. Where the builder's flags name a level (Fedora's
+  # -Wp,-D_FORTIFY_SOURCE=2, Arch's =3), theirs is kept and none is added, as
+  # GCC would pass theirs after ours. Only where the build is optimised, as
+  # the checks need: by the build type (Release, RelWithDebInfo, MinSizeRel),
+  # or by the builder's own -O, as with the type None. (glibc 2.36 gives
+  # clang no checked printf or fprintf, so there it checks none.)
   set(fortify 2)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
      OR CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 9)
     set(fortify 3)
   endif()
-  if(CMAKE_CXX_FLAGS MATCHES "-D_FORTIFY_SOURCE=([0-9]+)" AND CMAKE_MATCH_1 GREATER fortify)
-    set(fortify ${CMAKE_MATCH_1})
-  endif()
   set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
   if(CMAKE_CXX_FLAGS MATCHES "(^| )-O([1-3gsz]|fast)?( |$)")
     set(optimised 1)
   endif()
-  if(NOT WIN32)
+  if(NOT WIN32 AND NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
     target_compile_options(sort10_flags INTERFACE
       "$<${optimised}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=${fortify}>")
   endif()
@@ -72,8 +71,11 @@ else()
   endif()
 endif()
 message(STATUS "sort10: linking ${link}")
-if(NOT static_pie)
-  # A position-independent executable, linked as one where the linker can.
-  # (Not beside -static-pie, which the -pie this adds would override.)
+# A position-independent executable, linked as one where the linker can; but
+# not beside -static-pie, which the -pie that this adds would override, even
+# where an earlier configure of this build checked for it.
+if(static_pie)
+  unset(CMAKE_CXX_LINK_PIE_SUPPORTED CACHE)
+else()
   check_pie_supported()
 endif()
