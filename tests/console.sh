@@ -2,19 +2,21 @@
 # Runs sort10.exe in a console window of wine's on a virtual screen, and types
 # into it as a person would: a window sort10 has to itself waits for a key
 # after the values, one it shares with cmd.exe closes at once.
-#   console.sh EXE [SHOT]   SHOT: where to save a picture of the held window
-# Wants Xvfb, xdotool and, for SHOT, xwd and ImageMagick.
+#   console.sh WINE EXE [SHOT]
+# WINE: the wine that runs EXE (wine, or wine64 for a 64-bit EXE); SHOT:
+# where to save a picture of the held window, with xwd and ImageMagick.
 set -eu
-exe=$1 shot=${2:-}
+wine=$1 exe=$2 shot=${3:-}
 . "$(dirname "$0")/../scripts/need"
-need install-windows-tools Xvfb:xvfb xdotool wineconsole:wine wineserver:wine
+need install-windows-tools Xvfb:xvfb xdotool "$wine:wine" wineserver:wine
+needed
 export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 
 # Whatever happens, no process and no folder is left behind.
 dir=$(mktemp -d) xvfb=''
 cleanup() {
   wineserver -k 2>/dev/null || true
-  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  [ -z "$xvfb" ] || { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; } || true
   rm -rf "$dir"
 }
 trap cleanup EXIT
@@ -43,7 +45,7 @@ poll 100 up
 [ -s "$dir/display" ] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; exit 1; }
 export DISPLAY=":$(cat "$dir/display")"
 # Wine's own start-up (and, the first time, making its prefix) out of the way.
-wine cmd /c exit </dev/null >/dev/null 2>&1 || { echo "wine did not start"; exit 1; }
+"$wine" cmd /c exit </dev/null >/dev/null 2>&1 || { echo "$wine did not start"; exit 1; }
 
 # run NAME TEXT KEYS HELD STATUS COMMAND...: types TEXT, then KEYS, into the
 # window COMMAND opens; HELD says if it must wait for a key, STATUS is the
@@ -52,7 +54,7 @@ run() {
   name=$1 text=$2 keys=$3 held=$4 status=$5
   shift 5
   rm -f "$dir/status"
-  { wineconsole "$@" >/dev/null 2>&1 && echo 0 || echo $?; } >"$dir/status" &
+  { "$wine" wineconsole "$@" >/dev/null 2>&1 && echo 0 || echo $?; } >"$dir/status" &
   poll 300 window || { echo "$name: no window"; return 1; }
   xdotool type --window "$w" "$text" 2>/dev/null
   # A window may be gone before the last key is let go, which xdotool calls
