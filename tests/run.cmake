@@ -14,6 +14,8 @@
 #   MAXRSS    if set, the most memory sort10 may hold at once, in KiB
 #   WRITES    if set, how many writes to standard error there must be: one a
 #             line, so that a line is never split
+#   PRLIMIT, PYTHON3, TIME (GNU time), STRACE: where those tools are, for
+#             ROOM, TTY, MAXRSS and WRITES
 
 if(DEFINED FEED)
   set(feed sh -c "${FEED}")
@@ -25,11 +27,11 @@ string(RANDOM LENGTH 16 tag)
 set(scratch "${CMAKE_CURRENT_BINARY_DIR}/run-${tag}")
 if(DEFINED MAXRSS)
   set(rssfile "${scratch}.rss")
-  set(PROG /usr/bin/time -f %M -o ${rssfile} ${PROG})
+  set(PROG ${TIME} -f %M -o ${rssfile} ${PROG})
 endif()
 if(DEFINED WRITES)
   set(trace "${scratch}.trace")
-  set(PROG strace -qq -e trace=write -o ${trace} ${PROG})
+  set(PROG ${STRACE} -qq -e trace=write -o ${trace} ${PROG})
 endif()
 set(prompt "please enter an array of 10 integers:\n")
 if(DEFINED ROOM)
@@ -40,11 +42,11 @@ if(DEFINED ROOM)
   math(EXPR room "${room} + ${ROOM}")
   set(file "${scratch}.out")
   # (Newlines, not semicolons, which would split the list.)
-  set(PROG sh -c "trap '' XFSZ\nprlimit --fsize=${room} \"$@\" >'${file}'\ns=$?
-    cat '${file}' && rm -f '${file}' && exit $s" sort10 ${PROG})
+  set(PROG sh -c "trap '' XFSZ\n\"$@\" >'${file}'\ns=$?
+    cat '${file}' && rm -f '${file}' && exit $s" sort10 ${PRLIMIT} --fsize=${room} ${PROG})
 endif()
 if(DEFINED TTY)
-  set(PROG python3 ${CMAKE_CURRENT_LIST_DIR}/terminal.py ${PROG})
+  set(PROG ${PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/terminal.py ${PROG})
 endif()
 if(DEFINED REDIRECT)
   set(PROG sh -c "exec \"$@\" ${REDIRECT}" sort10 ${PROG})

@@ -1,0 +1,70 @@
+# The tools that some cases run, each found on PATH at configure into
+# SORT10_<VAR>. skipped() adds a case whose tool is missing as one that
+# ctest reports as skipped; lacking() then names every tool missing, and
+# with SORT10_ALL_TESTS (the presets set it) stops the configure instead.
+option(SORT10_ALL_TESTS "Stop at configure unless every case can run" OFF)
+
+# tool(VAR WHAT INSTALLER NAME [find_program options]): finds NAME; WHAT is
+# what a reader calls it, INSTALLER the script here that installs it.
+function(tool var what installer)
+  find_program(SORT10_${var} ${ARGN} NO_CMAKE_SYSTEM_PATH)
+  set_property(GLOBAL PROPERTY sort10_${var} "${what}" "sudo ${installer}")
+endfunction()
+function(gnu_time ok path)
+  execute_process(COMMAND ${path} --version OUTPUT_VARIABLE v ERROR_VARIABLE v)
+  if(NOT v MATCHES "GNU")
+    set(${ok} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
+tool(PRLIMIT prlimit scripts/install-deps prlimit)
+tool(PYTHON3 python3 scripts/install-deps python3)
+tool(TIME "GNU time" scripts/install-deps time VALIDATOR gnu_time)
+tool(STRACE strace scripts/install-deps strace)
+tool(XVFB Xvfb scripts/install-windows-tools Xvfb)
+tool(XDOTOOL xdotool scripts/install-windows-tools xdotool)
+
+# skipped(NAME TOOLS VAR): where a tool in TOOLS is missing, adds the test
+# NAME as skipped, saying which, and sets VAR.
+function(skipped name tools var)
+  set(gone "")
+  foreach(t IN LISTS tools)
+    if(NOT SORT10_${t})
+      get_property(about GLOBAL PROPERTY sort10_${t})
+      list(GET about 0 what)
+      list(APPEND gone "${what}")
+      set_property(GLOBAL APPEND PROPERTY sort10_lacking ${t})
+    endif()
+  endforeach()
+  set(${var} "${gone}" PARENT_SCOPE)
+  if(gone)
+    list(JOIN gone ", " gone)
+    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "skipped: ${gone} not on PATH")
+    set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "^skipped: ")
+  endif()
+endfunction()
+
+function(lacking)
+  get_property(lacking GLOBAL PROPERTY sort10_lacking)
+  if(NOT lacking)
+    return()
+  endif()
+  list(REMOVE_DUPLICATES lacking)
+  set(tools "")
+  set(installers "")
+  foreach(t IN LISTS lacking)
+    get_property(about GLOBAL PROPERTY sort10_${t})
+    list(POP_FRONT about what installer)
+    list(APPEND tools "${what}")
+    list(APPEND installers "${installer}")
+  endforeach()
+  list(REMOVE_DUPLICATES installers)
+  list(JOIN tools ", " tools)
+  string(REGEX REPLACE ", ([^,]*)$" " and \\1" tools "${tools}")
+  list(JOIN installers "; " installers)
+  if(SORT10_ALL_TESTS)
+    message(FATAL_ERROR "sort10: the tests need ${tools}, not on PATH: install them "
+      "(on Debian: ${installers}), or configure with -DSORT10_ALL_TESTS=OFF to skip their cases")
+  endif()
+  message(STATUS "sort10: ctest skips the cases that need ${tools}, not on PATH "
+    "(on Debian: ${installers})")
+endfunction()
