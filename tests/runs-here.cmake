@@ -38,8 +38,10 @@ if(name MATCHES "wine")
   set(env ${CMAKE_COMMAND} -E env ${wine_env} WINEDEBUG=)
 endif()
 
-# fails(VAR COMMAND...): runs COMMAND, and sets VAR to why it failed (its
-# first line of output, else its status), or to empty where it did not.
+# fails(VAR COMMAND...): runs COMMAND, the probe, and sets VAR to why it
+# failed (its first line of output, else its status), or to empty where it
+# did not. The probe exits 42: a wine that cannot load a 32-bit program, for
+# want of wine32, exits 0.
 function(fails var)
   set(log ${CMAKE_BINARY_DIR}/CMakeFiles/runs-here.log)
   # (A file, not a pipe, which wine's helpers would hold open after it ends.)
@@ -47,7 +49,7 @@ function(fails var)
     RESULT_VARIABLE status)
   file(STRINGS ${log} said REGEX .)
   list(FILTER said EXCLUDE REGEX "^wine: created the configuration directory")
-  if(status EQUAL 0)
+  if(status EQUAL 42)
     set(said "")
   elseif(NOT said)
     set(said "exit status ${status}") # (or the system's reason it could not start)
@@ -69,10 +71,10 @@ set(SORT10_RUNS_LINK "${static}" CACHE INTERNAL "how the probe was linked")
 
 if(NOT DEFINED SORT10_RUNS)
   set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/probe${CMAKE_EXECUTABLE_SUFFIX})
-  try_compile(built SOURCE_FROM_CONTENT probe.cpp "int main() { return 0; }\n"
+  try_compile(built SOURCE_FROM_CONTENT probe.cpp "int main() { return 42; }\n"
     LINK_OPTIONS ${static} COPY_FILE ${probe} NO_CACHE)
   if(NOT built)
-    message(FATAL_ERROR "sort10: a program that does nothing does not link here")
+    message(FATAL_ERROR "sort10: a program that only exits does not link here")
   endif()
   if(native_maybe)
     fails(natively ${probe})
