@@ -6,6 +6,10 @@
 # WINE: the wine that runs EXE (wine, or wine64 for a 64-bit EXE); SHOT:
 # where to save a picture of the held window, with xwd and ImageMagick.
 set -eu
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+  echo "usage: sh tests/console.sh WINE EXE [SHOT]" >&2
+  exit 2
+fi
 wine=$1 exe=$2 shot=${3:-}
 . "$(dirname "$0")/../scripts/need"
 need install-windows-tools Xvfb:xvfb xdotool "$wine:wine" wineserver:wine
