@@ -15,7 +15,11 @@ fi
 wine=$1 exe=$2 shot=${3:-}
 . "$(dirname "$0")/../scripts/need"
 need install-windows-tools Xvfb:xvfb xdotool "$wine:wine" wineserver:wine
+need install-deps setarch:util-linux
 needed
+# Every wine here starts with its address space laid out the same each time,
+# as in the other cases (tests/runs-here.cmake says why).
+winerun() { setarch -R "$wine" "$@"; }
 export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 
 # Whatever happens, no process and no folder is left behind.
@@ -66,7 +70,7 @@ export DISPLAY=":$(cat "$dir/display")"
 export WINEPREFIX="${WINEPREFIX:-$dir/wine}"
 mkdir -p "$WINEPREFIX"
 wineserver -p
-"$wine" cmd /c exit </dev/null >/dev/null 2>&1 || { echo "$wine did not start"; exit 1; }
+winerun cmd /c exit </dev/null >/dev/null 2>&1 || { echo "$wine did not start"; exit 1; }
 
 # run NAME TEXT KEYS HELD STATUS COMMAND...: types TEXT, then KEYS, into the
 # window COMMAND opens; HELD says if it must wait for a key, STATUS is the
@@ -75,7 +79,7 @@ run() {
   name=$1 text=$2 keys=$3 held=$4 status=$5
   shift 5
   rm -f "$dir/status"
-  { WINEDEBUG=-all,trace+console "$wine" wineconsole "$@" >/dev/null 2>"$dir/trace" &&
+  { WINEDEBUG=-all,trace+console winerun wineconsole "$@" >/dev/null 2>"$dir/trace" &&
     echo 0 || echo $?; } >"$dir/status" &
   shown() { window || over; }
   poll shown && window || { echo "$name: no window; $(seen)"; return 1; }

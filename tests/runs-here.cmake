@@ -1,7 +1,8 @@
 # How the tests run the programs built here: as they are, or under the
 # toolchain's CMAKE_CROSSCOMPILING_EMULATOR, found on PATH or in the
 # toolchain's emulator_paths. Sets emulator to the command that goes before
-# the program (empty where it runs as it is), and wine_env to the
+# the program (empty where it runs as it is; setarch -R, then wine, for a
+# Windows program), and wine_env to the
 # environment of every wine that runs here.
 #
 # The answer comes from running a program linked as sort10 is, at the first
@@ -18,6 +19,7 @@ endif()
 set(cannot "sort10: this host cannot run the programs built here")
 set(name "")
 set(env "")
+set(launch "")
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   set(native_maybe ON)
   set(missing "${cannot}, and the toolchain names no CMAKE_CROSSCOMPILING_EMULATOR: configure with -DBUILD_TESTING=OFF")
@@ -34,6 +36,15 @@ if(name MATCHES "wine")
   if(NOT SORT10_WINESERVER)
     message(FATAL_ERROR "sort10: the tests need wineserver, which is missing: ${install}")
   endif()
+  # Every wine here starts with its address space laid out the same each
+  # time: where it is random, one start in some thousands finds the page
+  # that wine maps at a fixed address taken ("failed to map the shared user
+  # data") and exits with status 1 before the program runs.
+  find_program(SORT10_SETARCH setarch NO_CMAKE_SYSTEM_PATH)
+  if(NOT SORT10_SETARCH)
+    message(FATAL_ERROR "sort10: the tests need setarch, which is missing: install it with: sudo scripts/install-deps")
+  endif()
+  set(launch ${SORT10_SETARCH} -R)
   # (WINEDEBUG left empty, so that wine says why it fails.)
   set(env ${CMAKE_COMMAND} -E env ${wine_env} WINEDEBUG=)
 endif()
@@ -87,7 +98,7 @@ if(NOT DEFINED SORT10_RUNS)
     if(native_maybe)
       message(STATUS "sort10: this host does not run the programs built here as they are")
     endif()
-    fails(emulated ${env} ${SORT10_EMULATOR} ${args} ${probe})
+    fails(emulated ${env} ${launch} ${SORT10_EMULATOR} ${args} ${probe})
     if(env) # (else its server would still run as the tests start theirs)
       execute_process(COMMAND ${env} ${SORT10_WINESERVER} -k OUTPUT_QUIET ERROR_QUIET)
     endif()
@@ -104,6 +115,6 @@ if(SORT10_RUNS STREQUAL "natively")
 elseif(NOT SORT10_EMULATOR)
   message(FATAL_ERROR "${missing}")
 else()
-  set(emulator ${SORT10_EMULATOR} ${args})
+  set(emulator ${launch} ${SORT10_EMULATOR} ${args})
   message(STATUS "sort10: the tests run the programs built here under ${name} (SORT10_RUNS)")
 endif()
