@@ -37,9 +37,11 @@ if(name MATCHES "wine")
     message(FATAL_ERROR "sort10: the tests need wineserver, which is missing: ${install}")
   endif()
   # Every wine here starts with its address space laid out the same each
-  # time: where it is random, one start in some thousands finds the page
-  # that wine maps at a fixed address taken ("failed to map the shared user
-  # data") and exits with status 1 before the program runs.
+  # time (setarch -R). Where it is random, the kernel puts the heap of wine's
+  # loader anywhere in some hundreds of MiB around 2 GiB; about one start in
+  # two thousand it covers the page wine then maps at 0x7ffe0000 ("failed to
+  # map the shared user data"), and wine exits with status 1 before the
+  # program runs.
   find_program(SORT10_SETARCH setarch NO_CMAKE_SYSTEM_PATH)
   if(NOT SORT10_SETARCH)
     message(FATAL_ERROR "sort10: the tests need setarch, which is missing: install it with: sudo scripts/install-deps")
