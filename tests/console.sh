@@ -64,9 +64,9 @@ up() { [ -s "$dir/display" ] || ! kill -0 "$xvfb" 2>/dev/null; }
 poll up
 [ -s "$dir/display" ] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; exit 1; }
 export DISPLAY=":$(cat "$dir/display")"
-# One wine server for every run, up before the first (and, the first time,
-# the prefix made): a server that comes and goes with each run may be
-# shutting down, with the desktop its windows live on, as the next begins.
+# One wine server, up before the first run (and, the first time, the prefix
+# made) until the last: Debian's stops as soon as its last program ends, so
+# each run would otherwise start one of its own, and stop it.
 export WINEPREFIX="${WINEPREFIX:-$dir/wine}"
 mkdir -p "$WINEPREFIX"
 wineserver -p
