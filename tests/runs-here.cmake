@@ -2,8 +2,8 @@
 # toolchain's CMAKE_CROSSCOMPILING_EMULATOR, found on PATH or in the
 # toolchain's emulator_paths. Sets emulator to the command that goes before
 # the program (empty where it runs as it is; setarch -R, then wine, for a
-# Windows program), and wine_env to the
-# environment of every wine that runs here.
+# Windows program), and wine_env to the environment of every wine that runs
+# here.
 #
 # The answer comes from running a program linked as sort10 is, at the first
 # configure, and is kept as SORT10_RUNS: "natively" or "emulated" (give
