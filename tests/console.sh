@@ -47,7 +47,7 @@ window() { w=$(xdotool search --onlyvisible --name . 2>/dev/null | head -n 1) &&
 # wineconsole has ended, with the program it ran.
 over() { [ -s "$dir/status" ]; }
 # The program has ended and its window is gone.
-ended() { over && ! xdotool search --onlyvisible --name . >/dev/null 2>&1; }
+ended() { over && ! window; }
 # The program waits for a key: wine's console has emptied its input, as
 # sort10 has it do just before it waits, and then holds a read that nothing
 # has answered.
